@@ -1,0 +1,11 @@
+// One function per part of the default data folder. Each writes its files
+// below `root` and returns false (after printing why) when it cannot.
+#pragma once
+
+#include <filesystem>
+
+namespace vh::assetgen {
+
+bool GenerateSystemIni(const std::filesystem::path& root);
+
+}  // namespace vh::assetgen

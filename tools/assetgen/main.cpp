@@ -1,0 +1,22 @@
+// Writes the default data folder: vh_assetgen OUTPUT_DIR
+#include <cstdio>
+#include <filesystem>
+
+#include "Generators.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vh_assetgen OUTPUT_DIR\n");
+    return 2;
+  }
+  const std::filesystem::path root = argv[1];
+  std::error_code ec;
+  std::filesystem::create_directories(root, ec);
+  if (ec) {
+    std::fprintf(stderr, "vh_assetgen: cannot create %s: %s\n", root.c_str(), ec.message().c_str());
+    return 1;
+  }
+  using namespace vh::assetgen;
+  const bool ok = GenerateSystemIni(root);
+  return ok ? 0 : 1;
+}
