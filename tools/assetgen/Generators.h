@@ -7,5 +7,7 @@
 namespace vh::assetgen {
 
 bool GenerateSystemIni(const std::filesystem::path& root);
+bool GeneratePaletteBitmap(const std::filesystem::path& root);
+bool GenerateDebugFont(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   using namespace vh::assetgen;
-  const bool ok = GenerateSystemIni(root);
+  bool ok = GenerateSystemIni(root);
+  ok = GeneratePaletteBitmap(root) && ok;
+  ok = GenerateDebugFont(root) && ok;
   return ok ? 0 : 1;
 }
