@@ -17,6 +17,8 @@ struct SystemSettings {
   int32_t Reserved = 0;      // kept, unused
   int32_t ShowFPS = 1;       // exactly 1 shows the FPS text
   int32_t ObjectCompat = 0;  // variant of the objects' start-time adjustment
+
+  bool operator==(const SystemSettings&) const = default;
 };
 
 enum class SystemIniStatus { Read, CannotOpen, EndedEarly, NameTooLong, ValueTooLong };
