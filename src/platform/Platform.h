@@ -85,7 +85,8 @@ class Platform {
   virtual BackendKind Kind() const = 0;
 
   // Clock: milliseconds since start, wrapping at 2^32 like a multimedia timer.
-  // The headless clock advances only in SleepMs and when a frame is presented.
+  // The headless clock advances only in SleepMs, so a headless run does not
+  // depend on how fast the machine is.
   virtual uint32_t NowMs() = 0;
   virtual void SleepMs(uint32_t ms) = 0;
 
