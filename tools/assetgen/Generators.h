@@ -9,5 +9,6 @@ namespace vh::assetgen {
 bool GenerateSystemIni(const std::filesystem::path& root);
 bool GeneratePaletteBitmap(const std::filesystem::path& root);
 bool GenerateDebugFont(const std::filesystem::path& root);
+bool GenerateBitmapFonts(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

@@ -20,5 +20,6 @@ int main(int argc, char** argv) {
   bool ok = GenerateSystemIni(root);
   ok = GeneratePaletteBitmap(root) && ok;
   ok = GenerateDebugFont(root) && ok;
+  ok = GenerateBitmapFonts(root) && ok;
   return ok ? 0 : 1;
 }

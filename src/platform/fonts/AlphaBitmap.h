@@ -1,6 +1,7 @@
 // Glyph coverage as one byte per pixel (0 = background, 255 = full ink).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
