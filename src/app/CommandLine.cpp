@@ -51,6 +51,15 @@ std::optional<AppOptions> ParseCommandLine(int argc, char** argv, int& exitCode)
     exitCode = 2;
     return std::nullopt;
   }
+  // The game works in its data folder; paths given here stay relative to
+  // where the user started it.
+  std::error_code ec;
+  if (!options.scriptPath.empty()) {
+    options.scriptPath = std::filesystem::absolute(options.scriptPath, ec).string();
+  }
+  for (ScreenshotRequest& request : options.screenshots) {
+    request.file = std::filesystem::absolute(request.file, ec);
+  }
   options.root = root;
   if (framesOption->count() > 0) options.frames = frames;
   return options;

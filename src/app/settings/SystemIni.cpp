@@ -32,31 +32,45 @@ int32_t TextToInt(const std::string& text) {
   return static_cast<int32_t>(std::min(value, kLimit - 1));
 }
 
-// `next` yields the file's bytes as 0..255 and kEnd after the last one.
+// Reads one `name=value` entry. `next` yields the file's bytes as 0..255 and
+// kEnd after the last one.
+template <class NextByte>
+SystemIniStatus ReadEntry(NextByte& next, int32_t& value) {
+  // The name, up to "=": blanks and tabs dropped, anything else kept and ignored.
+  size_t nameLength = 0;
+  int c = next();
+  for (; c != '='; c = next()) {
+    if (c == kEnd) return SystemIniStatus::EndedEarly;
+    if (c == ' ' || c == '\t') continue;
+    if (++nameLength > kSystemIniTextLimit) return SystemIniStatus::NameTooLong;
+  }
+  // Blanks between "=" and the value are skipped, so "Window= 1" reads 1.
+  do {
+    c = next();
+  } while (c == ' ');
+  std::string text;
+  for (; !EndsValue(c); c = next()) {
+    if (text.size() == kSystemIniTextLimit) return SystemIniStatus::ValueTooLong;
+    text.push_back(static_cast<char>(c));
+  }
+  value = TextToInt(text);
+  return SystemIniStatus::Read;
+}
+
 template <class NextByte>
 SystemIniStatus Parse(NextByte next, SystemSettings& settings) {
   std::array<int32_t, kValueCount> values{};
   for (int32_t& slot : values) {
-    // The name, up to "=": blanks and tabs dropped, anything else kept and ignored.
-    size_t nameLength = 0;
-    int c = next();
-    for (; c != '='; c = next()) {
-      if (c == kEnd) return SystemIniStatus::EndedEarly;
-      if (c == ' ' || c == '\t') continue;
-      if (++nameLength > kSystemIniTextLimit) return SystemIniStatus::NameTooLong;
-    }
-    // Blanks between "=" and the value are skipped, so "Window= 1" reads 1.
-    do {
-      c = next();
-    } while (c == ' ');
-    std::string text;
-    for (; !EndsValue(c); c = next()) {
-      if (text.size() == kSystemIniTextLimit) return SystemIniStatus::ValueTooLong;
-      text.push_back(static_cast<char>(c));
-    }
-    slot = TextToInt(text);
+    const SystemIniStatus status = ReadEntry(next, slot);
+    if (status != SystemIniStatus::Read) return status;
   }
-  settings = {values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
+  // The window scale is an optional eighth entry: files with seven values
+  // stay valid, and a damaged eighth entry only leaves the scale automatic.
+  int32_t scale = 0;
+  if (ReadEntry(next, scale) != SystemIniStatus::Read || scale < 1 || scale > kMaxWindowScale) {
+    scale = 0;
+  }
+  settings = {values[0], values[1], values[2], values[3], values[4], values[5], values[6], scale};
   return SystemIniStatus::Read;
 }
 

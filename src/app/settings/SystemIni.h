@@ -17,6 +17,7 @@ struct SystemSettings {
   int32_t Reserved = 0;      // kept, unused
   int32_t ShowFPS = 1;       // exactly 1 shows the FPS text
   int32_t ObjectCompat = 0;  // variant of the objects' start-time adjustment
+  int32_t Scale = 0;         // optional eighth entry: window scale 1..8, 0 = automatic
 
   bool operator==(const SystemSettings&) const = default;
 };
@@ -25,6 +26,7 @@ enum class SystemIniStatus { Read, CannotOpen, EndedEarly, NameTooLong, ValueToo
 
 // Longest name or value text; one byte more fails the read.
 inline constexpr size_t kSystemIniTextLimit = 2047;
+inline constexpr int32_t kMaxWindowScale = 8;
 
 // Reads `name=value` entries byte by byte until seven values were found. A
 // value ends at NUL, tab, line feed, blank or '/', and is converted like atoi

@@ -69,6 +69,30 @@ TEST(SystemIni, ReadsSevenValuesByPosition) {
   }
 }
 
+TEST(SystemIni, AnOptionalEighthEntryFixesTheWindowScale) {
+  const std::string seven = "a=1\nb=1\nc=1\nd=1\ne=1\nf=1\ng=1\n";
+  const std::string longValue(kSystemIniTextLimit + 1, '2');
+  const struct {
+    const char* what;
+    std::string tail;
+    int32_t scale;
+  } cases[] = {
+      {"absent", "", 0},
+      {"given", "Scale=3\n", 3},
+      {"largest", "Scale=8", 8},
+      {"too large", "Scale=9\n", 0},
+      {"zero or negative", "Scale=-2\n", 0},
+      {"not a number", "Scale=big\n", 0},
+      {"over-long", "Scale=" + longValue, 0},
+  };
+  for (const auto& c : cases) {
+    SystemSettings settings;
+    EXPECT_EQ(Parse(seven + c.tail, settings), SystemIniStatus::Read) << c.what;
+    EXPECT_EQ(settings.Scale, c.scale) << c.what;
+    EXPECT_EQ(ToValues(settings), (Values{1, 1, 1, 1, 1, 1, 1})) << c.what;
+  }
+}
+
 TEST(SystemIni, DamagedFilesChangeNothing) {
   const std::string longName(kSystemIniTextLimit + 1, 'n');
   const std::string longValue(kSystemIniTextLimit + 1, '1');
