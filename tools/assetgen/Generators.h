@@ -10,5 +10,6 @@ bool GenerateSystemIni(const std::filesystem::path& root);
 bool GeneratePaletteBitmap(const std::filesystem::path& root);
 bool GenerateDebugFont(const std::filesystem::path& root);
 bool GenerateBitmapFonts(const std::filesystem::path& root);
+bool GenerateBlocks(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

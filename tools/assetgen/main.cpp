@@ -21,5 +21,6 @@ int main(int argc, char** argv) {
   ok = GeneratePaletteBitmap(root) && ok;
   ok = GenerateDebugFont(root) && ok;
   ok = GenerateBitmapFonts(root) && ok;
+  ok = GenerateBlocks(root) && ok;
   return ok ? 0 : 1;
 }
