@@ -12,7 +12,7 @@ setup:
 	@scripts/setup
 
 build: setup
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_TESTS=OFF
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_TESTS=OFF -DVH_BENCH=OFF
 	cmake --build $(BUILD)
 
 run: build
@@ -33,10 +33,12 @@ fuzz: setup
 	cmake --build $(FUZZ_BUILD)
 	scripts/fuzz-smoke $(FUZZ_BUILD)
 
-bench: build
-	cmake -S . -B $(BUILD) -DVH_BENCH=ON
-	cmake --build $(BUILD)
-	scripts/bench $(BUILD)
+BENCH_BUILD ?= build-bench
+
+bench: setup
+	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVH_TESTS=OFF -DVH_BENCH=ON
+	cmake --build $(BENCH_BUILD)
+	scripts/bench $(BENCH_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
