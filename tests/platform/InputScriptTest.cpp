@@ -14,7 +14,7 @@ int Scancode(const char* name) {
 
 TEST(InputScript, ParsesKeysMouseAndComments) {
   const char* text =
-      "# title screen\n"
+      "\xEF\xBB\xBF# title screen, after a byte-order mark\n"
       "0\n"
       "  3   Left Ctrl   z  # jump while crouching\n"
       "3 mouse 10 20 left\n"

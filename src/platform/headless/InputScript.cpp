@@ -108,6 +108,8 @@ bool ParseLine(std::string_view line, uint64_t lastFrame, ScriptChange& change,
 }  // namespace
 
 bool ParseInputScript(std::string_view text, InputScript& script, std::string& error) {
+  // Editors on some systems start a UTF-8 file with a byte-order mark.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   InputScript parsed;
   uint64_t lastFrame = 0;
   int lineNumber = 0;

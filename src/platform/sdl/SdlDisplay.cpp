@@ -49,6 +49,9 @@ bool SdlDisplay::Open(const WindowConfig& config, std::string& error) {
   }
   SDL_SetWindowMinimumSize(window_, kPictureWidth / 2, kPictureHeight / 2);
   SetIcon(window_);
+  // The game reads keys, not text: without this an input method could take
+  // the key presses for itself.
+  SDL_StopTextInput();
   if (!CreateRenderer(config, error)) {
     Close();
     return false;

@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlPlatform.h"
 
 #include <iostream>
+#include <optional>
 
 #include "platform/KeyTable.h"
 #include "platform/MessageBoxButtons.h"
@@ -96,14 +97,24 @@ MouseReading SdlPlatform::ReadMouse() const {
   return {p.x, p.y, (buttons & SDL_BUTTON_LMASK) != 0, (buttons & SDL_BUTTON_RMASK) != 0};
 }
 
+// The mouse cursor is shown while a box is open, also over a full-screen
+// picture that hides it, and restored afterwards.
 int SdlPlatform::ShowMessageBox(const MessageBoxSpec& spec) {
-  if (auto result = ShowSdlMessageBox(display_.Window(), spec)) return *result;
+  const int cursor = SDL_ShowCursor(SDL_QUERY);
+  SDL_ShowCursor(SDL_ENABLE);
+  const std::optional<int> result = ShowSdlMessageBox(display_.Window(), spec);
+  SDL_ShowCursor(cursor);
+  if (result) return *result;
   std::cerr << spec.caption << ": " << spec.text << '\n';
   return DefaultResult(spec);
 }
 
 int SdlPlatform::ShowChoiceBox(const ChoiceBoxSpec& spec) {
-  if (auto result = ShowSdlChoiceBox(display_.Window(), spec)) return *result;
+  const int cursor = SDL_ShowCursor(SDL_QUERY);
+  SDL_ShowCursor(SDL_ENABLE);
+  const std::optional<int> result = ShowSdlChoiceBox(display_.Window(), spec);
+  SDL_ShowCursor(cursor);
+  if (result) return *result;
   std::cerr << spec.caption << ": " << spec.text << '\n';
   return DefaultChoice(spec);
 }
