@@ -11,5 +11,6 @@ bool GeneratePaletteBitmap(const std::filesystem::path& root);
 bool GenerateDebugFont(const std::filesystem::path& root);
 bool GenerateBitmapFonts(const std::filesystem::path& root);
 bool GenerateBlocks(const std::filesystem::path& root);
+bool GenerateCharacters(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

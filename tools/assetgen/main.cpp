@@ -22,5 +22,6 @@ int main(int argc, char** argv) {
   ok = GenerateDebugFont(root) && ok;
   ok = GenerateBitmapFonts(root) && ok;
   ok = GenerateBlocks(root) && ok;
+  ok = GenerateCharacters(root) && ok;
   return ok ? 0 : 1;
 }
