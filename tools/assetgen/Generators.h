@@ -12,5 +12,7 @@ bool GenerateDebugFont(const std::filesystem::path& root);
 bool GenerateBitmapFonts(const std::filesystem::path& root);
 bool GenerateBlocks(const std::filesystem::path& root);
 bool GenerateCharacters(const std::filesystem::path& root);
+bool GenerateShots(const std::filesystem::path& root);
+bool GenerateItems(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

@@ -23,5 +23,7 @@ int main(int argc, char** argv) {
   ok = GenerateBitmapFonts(root) && ok;
   ok = GenerateBlocks(root) && ok;
   ok = GenerateCharacters(root) && ok;
+  ok = GenerateShots(root) && ok;
+  ok = GenerateItems(root) && ok;
   return ok ? 0 : 1;
 }
