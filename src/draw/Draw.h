@@ -1,13 +1,16 @@
 // The drawing layer's interface in one include.
 #pragma once
 
+#include "draw/Batch.h"
 #include "draw/BitmapList.h"
 #include "draw/Blit.h"
 #include "draw/BmpReader.h"
 #include "draw/DrawDevice.h"
+#include "draw/Effects.h"
 #include "draw/Fade.h"
 #include "draw/PaletteEntry.h"
 #include "draw/PaletteOps.h"
+#include "draw/Panels.h"
 #include "draw/PixelFormat.h"
 #include "draw/Present.h"
 #include "draw/Primitives.h"

@@ -50,7 +50,6 @@ bool DDInit(DrawDevice& dd, const DDInitParams& p) {
     return false;
   }
   dd.fade.snapshotTaken = false;
-  dd.batchActive = false;
   dd.DrawingReady = true;
   return true;
 }

@@ -85,7 +85,6 @@ struct DrawDevice {
 
   TransmitColor transmit;
   FadeState fade;
-  bool batchActive = false;  // between DDBeginBatch and DDEndBatch
 };
 
 // Brings the device up: validates the depth, creates the BackBuffer and the

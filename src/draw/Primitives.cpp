@@ -40,4 +40,18 @@ int DDClear(const DrawDevice& dd, SurfaceDesc& dst, int palNum) {
   return DDFillRect(dd, dst, 0, 0, dst.width, dst.height, palNum);
 }
 
+int DDFrameRect(const DrawDevice& dd, SurfaceDesc& dst, int x, int y, int w, int h, int thickness,
+                int palNum) {
+  if (w <= 0 || h <= 0 || thickness <= 0) return 0;
+  const int t = std::min({thickness, w, h});
+  const int side = h - 2 * t;
+  int drawn = DDFillRect(dd, dst, x, y, w, t, palNum);
+  drawn |= DDFillRect(dd, dst, x, y + h - t, w, t, palNum);
+  if (side > 0) {
+    drawn |= DDFillRect(dd, dst, x, y + t, t, side, palNum);
+    drawn |= DDFillRect(dd, dst, x + w - t, y + t, t, side, palNum);
+  }
+  return drawn;
+}
+
 }  // namespace vh::draw

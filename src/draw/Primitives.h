@@ -15,4 +15,8 @@ uint32_t PalNumToPixel(const DrawDevice& dd, int palNum);
 int DDFillRect(const DrawDevice& dd, SurfaceDesc& dst, int x, int y, int w, int h, int palNum);
 int DDClear(const DrawDevice& dd, SurfaceDesc& dst, int palNum);
 
+// Four filled bands of the given thickness along the inside of the rectangle.
+int DDFrameRect(const DrawDevice& dd, SurfaceDesc& dst, int x, int y, int w, int h, int thickness,
+                int palNum);
+
 }  // namespace vh::draw

@@ -96,5 +96,72 @@ TEST(Palette, TransmitFromAnUnusableFileFails) {
   EXPECT_EQ(t.diag.reports.back(), "bmp\\Missing.bmp 作成失敗！");
 }
 
+// Entries named by their red byte.
+Palette Numbered() {
+  Palette p{};
+  for (int i = 0; i < 256; ++i) p[i] = {uint8_t(i), 0, 0, 1};
+  return p;
+}
+
+TEST(Palette, RotationInBothDirections) {
+  struct Case {
+    int count, direction;
+    std::vector<int> range;  // entries 2..5 afterwards
+  } cases[] = {
+      {1, 0, {5, 2, 3, 4}}, {3, 0, {3, 4, 5, 2}}, {1, 1, {3, 4, 5, 2}}, {2, 1, {4, 5, 2, 3}},
+      {0, 0, {2, 3, 4, 5}}, {4, 1, {2, 3, 4, 5}}, {5, 0, {5, 2, 3, 4}}, {-1, 0, {3, 4, 5, 2}},
+      {1, 2, {2, 3, 4, 5}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.count) + " dir " + std::to_string(c.direction));
+    const Palette source = Numbered();
+    Palette shown{};
+    DDRotatePalette(shown, 2, 5, c.count, c.direction, source);
+    for (int i = 0; i < 256; ++i) {
+      const int want = i >= 2 && i <= 5 ? c.range[i - 2] : i;
+      ASSERT_EQ(shown[i].red, want) << i;
+    }
+    Palette inPlace = Numbered();
+    DDRotatePalette(inPlace, 2, 5, c.count, c.direction, inPlace);
+    EXPECT_EQ(inPlace, shown);
+  }
+}
+
+TEST(Palette, RotationShowsOnlyAtEightBits) {
+  for (const Mode& mode : kAllModes) {
+    SCOPED_TRACE(mode.name);
+    TestDevice t(mode);
+    ASSERT_TRUE(t.ready);
+    DrawDevice& dd = *t.dd;
+    DDClear(dd, dd.BackBuffer, 192);
+    const uint32_t before = ComposeFrame(dd)[0];
+    DDRotatePalette(dd.ShownPalette, 192, 199, 1, 0, dd.ShownPalette);
+    const uint32_t after = ComposeFrame(dd)[0];
+    EXPECT_EQ(before == after, mode.bits != 8);
+    if (mode.bits == 8) {
+      EXPECT_EQ(after, ShownColor(dd, TestColor(199)));
+    }
+  }
+}
+
+TEST(Palette, FadePaletteBlendsTheRangeByLevel) {
+  Palette in{};
+  for (int i = 0; i < 256; ++i) in[i] = {10, 200, 30, 255};
+  struct Case {
+    int level;
+    Rgb want;
+  } cases[] = {{0, {255, 0, 100}}, {256, {10, 200, 30}}, {128, {132, 100, 65}}, {64, {193, 50, 82}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.level);
+    Palette out{};
+    DDFadePalette(out, 3, 250, c.level, 255, 0, 100, in);
+    EXPECT_EQ(EntryColor(out[3]), c.want);
+    EXPECT_EQ(EntryColor(out[250]), c.want);
+    EXPECT_EQ(out[3].flags, 1);
+    EXPECT_EQ(out[2], PaletteEntry{});
+    EXPECT_EQ(out[251], PaletteEntry{});
+  }
+}
+
 }  // namespace
 }  // namespace vh::draw::test
