@@ -14,5 +14,7 @@ bool GenerateBlocks(const std::filesystem::path& root);
 bool GenerateCharacters(const std::filesystem::path& root);
 bool GenerateShots(const std::filesystem::path& root);
 bool GenerateItems(const std::filesystem::path& root);
+bool GenerateAccessory(const std::filesystem::path& root);
+bool GenerateWindowPicture(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

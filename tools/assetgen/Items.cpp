@@ -8,6 +8,7 @@
 
 #include "Bmp8Writer.h"
 #include "Generators.h"
+#include "ItemArt.h"
 #include "PixelArt.h"
 
 namespace vh::assetgen {
@@ -443,13 +444,17 @@ std::array<ItemPainter, 51> ItemPainters() {
 
 }  // namespace
 
+void PaintItem(IndexedImage& cell, int graphic, int frame) {
+  if (graphic < 1 || graphic > 51) return;
+  ItemPainters()[graphic - 1](cell, frame);
+}
+
 bool GenerateItems(const std::filesystem::path& root) {
   IndexedImage sheet(384, 416, pal::kTransmit);
-  const auto painters = ItemPainters();
   for (int g = 1; g <= 51; ++g) {
     for (int frame = 0; frame < 2; ++frame) {
       IndexedImage cell(32, 32);
-      painters[g - 1](cell, frame);
+      PaintItem(cell, g, frame);
       IndexedImage mark(16, 16);
       art::Downscale2(cell, 0, 0, 32, 32, mark, 0, 0);
       art::Outline(cell, 0, 0, 32, 32, kBlack);

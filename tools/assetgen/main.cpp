@@ -25,5 +25,7 @@ int main(int argc, char** argv) {
   ok = GenerateCharacters(root) && ok;
   ok = GenerateShots(root) && ok;
   ok = GenerateItems(root) && ok;
+  ok = GenerateAccessory(root) && ok;
+  ok = GenerateWindowPicture(root) && ok;
   return ok ? 0 : 1;
 }
