@@ -16,5 +16,6 @@ bool GenerateShots(const std::filesystem::path& root);
 bool GenerateItems(const std::filesystem::path& root);
 bool GenerateAccessory(const std::filesystem::path& root);
 bool GenerateWindowPicture(const std::filesystem::path& root);
+bool GenerateSpecialLettering(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

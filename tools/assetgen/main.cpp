@@ -27,5 +27,6 @@ int main(int argc, char** argv) {
   ok = GenerateItems(root) && ok;
   ok = GenerateAccessory(root) && ok;
   ok = GenerateWindowPicture(root) && ok;
+  ok = GenerateSpecialLettering(root) && ok;
   return ok ? 0 : 1;
 }
