@@ -11,20 +11,25 @@ void ToXrgb(const SurfaceDesc& s, const Palette& palette, uint32_t* out) {
   std::array<uint32_t, kPaletteSize> colors;
   for (int i = 0; i < kPaletteSize; ++i)
     colors[i] = PackXrgb(palette[i].red, palette[i].green, palette[i].blue);
-  for (int y = 0; y < s.height; ++y) {
-    uint32_t* o = out + static_cast<size_t>(y) * s.width;
+  // Local sizes: the output could otherwise alias the surface's fields.
+  const int width = s.width;
+  const int height = s.height;
+  for (int y = 0; y < height; ++y) {
+    uint32_t* o = out + static_cast<size_t>(y) * width;
     if (s.bytesPerPixel == 1) {
       const uint8_t* row = s.Row<uint8_t>(y);
-      for (int x = 0; x < s.width; ++x) o[x] = colors[row[x]];
+      for (int x = 0; x < width; ++x) o[x] = colors[row[x]];
     } else if (s.bytesPerPixel == 2) {
+      // The widening of UnpackRgb565, written out so the loop vectorises.
       const uint16_t* row = s.Row<uint16_t>(y);
-      for (int x = 0; x < s.width; ++x) {
-        const Rgb c = UnpackRgb565(row[x]);
-        o[x] = PackXrgb(c.red, c.green, c.blue);
+      for (int x = 0; x < width; ++x) {
+        const uint32_t p = row[x];
+        const uint32_t r = (p >> 11) & 0x1F, g = (p >> 5) & 0x3F, b = p & 0x1F;
+        o[x] = (((r << 3) | (r >> 2)) << 16) | (((g << 2) | (g >> 4)) << 8) | ((b << 3) | (b >> 2));
       }
     } else {
       const uint32_t* row = s.Row<uint32_t>(y);
-      for (int x = 0; x < s.width; ++x) o[x] = row[x] & 0xFFFFFF;
+      for (int x = 0; x < width; ++x) o[x] = row[x] & 0xFFFFFF;
     }
   }
 }
