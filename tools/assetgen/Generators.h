@@ -17,5 +17,6 @@ bool GenerateItems(const std::filesystem::path& root);
 bool GenerateAccessory(const std::filesystem::path& root);
 bool GenerateWindowPicture(const std::filesystem::path& root);
 bool GenerateSpecialLettering(const std::filesystem::path& root);
+bool GenerateBackgrounds(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

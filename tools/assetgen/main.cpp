@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
   ok = GenerateAccessory(root) && ok;
   ok = GenerateWindowPicture(root) && ok;
   ok = GenerateSpecialLettering(root) && ok;
+  ok = GenerateBackgrounds(root) && ok;
   return ok ? 0 : 1;
 }
