@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "BlockArt.h"
 #include "Bmp8Writer.h"
 #include "Generators.h"
 #include "PixelArt.h"
@@ -553,12 +554,16 @@ std::array<BlockPainter, 51> BlockPainters() {
 
 }  // namespace
 
+void PaintBlock(IndexedImage& cell, int graphic) {
+  if (graphic < 1 || graphic > 51) return;
+  BlockPainters()[graphic - 1](cell);
+}
+
 bool GenerateBlocks(const std::filesystem::path& root) {
   IndexedImage sheet(4 * kS, 13 * kS, pal::kTransmit);
-  const auto painters = BlockPainters();
   for (int g = 1; g <= 51; ++g) {
     IndexedImage cell(kS, kS, pal::kTransmit);
-    painters[g - 1](cell);
+    PaintBlock(cell, g);
     sheet.Blit(cell, 0, 0, kS, kS, (g / 13) * kS, (g % 13) * kS, false);
   }
   return WriteBmp8(root / "bmp" / "Block.bmp", sheet, MakeGamePalette());

@@ -18,5 +18,6 @@ bool GenerateAccessory(const std::filesystem::path& root);
 bool GenerateWindowPicture(const std::filesystem::path& root);
 bool GenerateSpecialLettering(const std::filesystem::path& root);
 bool GenerateBackgrounds(const std::filesystem::path& root);
+bool GenerateTitlePicture(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

@@ -29,5 +29,6 @@ int main(int argc, char** argv) {
   ok = GenerateWindowPicture(root) && ok;
   ok = GenerateSpecialLettering(root) && ok;
   ok = GenerateBackgrounds(root) && ok;
+  ok = GenerateTitlePicture(root) && ok;
   return ok ? 0 : 1;
 }
