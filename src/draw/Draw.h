@@ -3,6 +3,7 @@
 
 #include "draw/Batch.h"
 #include "draw/BitmapList.h"
+#include "draw/BitmapPreview.h"
 #include "draw/Blit.h"
 #include "draw/BmpReader.h"
 #include "draw/DrawDevice.h"

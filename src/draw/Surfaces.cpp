@@ -57,13 +57,15 @@ bool DDCreateSurface(DrawDevice& dd, SurfaceDesc& slot, int width, int height, i
   return true;
 }
 
-int DDCreateSurfaceFromFile(DrawDevice& dd, SurfaceDesc& slot, std::string_view file,
-                            int colorKey, int systemMemory, int memoryType, int variant,
-                            int mirrorCellWidth, int mirrorCellHeight) {
-  (void)variant;
+namespace {
+
+// Loads `path`, recording `name` as the surface's file name.
+int LoadSurface(DrawDevice& dd, SurfaceDesc& slot, const std::filesystem::path& path,
+                const std::string& name, int colorKey, int systemMemory, int memoryType,
+                int mirrorCellWidth, int mirrorCellHeight) {
   DDReleaseSurface(slot);
-  const std::string shownName = platform::ShiftJisToUtf8(file);
-  const BmpResult bmp = LoadBmpFile(platform::MapPath(dd.dataRoot, file));
+  const std::string shownName = platform::ShiftJisToUtf8(name);
+  const BmpResult bmp = LoadBmpFile(path);
   if (!bmp.ok) {
     dd.diag.ReportError("LoadImage Err " + shownName + " (" + bmp.error + ")");
     return kCreateLoadImageErr;
@@ -81,11 +83,27 @@ int DDCreateSurfaceFromFile(DrawDevice& dd, SurfaceDesc& slot, std::string_view 
     MirrorCells<std::remove_pointer_t<decltype(type)>>(slot, mirrorCellWidth, mirrorCellHeight);
   });
   slot.szSurfaceType = "OffScreenFromFile";
-  slot.szFileName = std::string(file);
+  slot.szFileName = name;
   slot.mirrorCellWidth = mirrorCellWidth;
   slot.mirrorCellHeight = mirrorCellHeight;
   RecordOptions(slot, colorKey, systemMemory, memoryType);
   return kCreateOk;
+}
+
+}  // namespace
+
+int DDCreateSurfaceFromFile(DrawDevice& dd, SurfaceDesc& slot, std::string_view file,
+                            int colorKey, int systemMemory, int memoryType, int variant,
+                            int mirrorCellWidth, int mirrorCellHeight) {
+  (void)variant;  // every slot holds its own pixels
+  return LoadSurface(dd, slot, platform::MapPath(dd.dataRoot, file), std::string(file), colorKey,
+                     systemMemory, memoryType, mirrorCellWidth, mirrorCellHeight);
+}
+
+int CreateSurfaceFromPath(DrawDevice& dd, SurfaceDesc& slot, const std::filesystem::path& file,
+                          int colorKey, int mirrorCellWidth, int mirrorCellHeight) {
+  return LoadSurface(dd, slot, file, platform::Utf8ToShiftJis(file.string()), colorKey, 1,
+                     kMemoryTypeSystem, mirrorCellWidth, mirrorCellHeight);
 }
 
 bool DDCreateSurfaceFromBitmapList(DrawDevice& dd, std::span<const int> ids) {

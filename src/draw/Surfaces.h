@@ -3,6 +3,7 @@
 // cells for the variant slots) and the loading of bitmap ids from the list.
 #pragma once
 
+#include <filesystem>
 #include <initializer_list>
 #include <span>
 #include <string_view>
@@ -26,6 +27,10 @@ bool DDCreateSurface(DrawDevice& dd, SurfaceDesc& slot, int width, int height, i
 int DDCreateSurfaceFromFile(DrawDevice& dd, SurfaceDesc& slot, std::string_view file,
                             int colorKey, int systemMemory, int memoryType, int variant,
                             int mirrorCellWidth, int mirrorCellHeight);
+
+// The same for a file named by its path on this system (the tools' pictures).
+int CreateSurfaceFromPath(DrawDevice& dd, SurfaceDesc& slot, const std::filesystem::path& file,
+                          int colorKey, int mirrorCellWidth, int mirrorCellHeight);
 
 // Loads the listed bitmap ids into their SurfaceTable slots, releasing each
 // slot first. A file that cannot be loaded shows "%s の読み込みに失敗！"
