@@ -2,6 +2,7 @@
 // b & 15, row b >> 4. ASCII and the half-width katakana codes (rows A..D) get
 // their full-width forms, which fill the square cells; the hiragana of the
 // same sounds sit in rows 0-1 (codes A6..BF) and 8-9 (codes C0..DD).
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -82,9 +83,21 @@ constexpr int kInkThreshold = 112;
 void PaintGlyph(IndexedImage& image, const platform::AlphaBitmap& glyph, int cellX, int cellY,
                 const FontStyle& style, bool soundMark) {
   const int margin = style.outline ? 1 : 0;
-  // Sound marks hug the left of their cell, so they sit next to the kana they follow.
-  const int ox = soundMark ? cellX - style.cell / 8 : cellX + (style.cell - glyph.width) / 2;
-  const int oy = cellY + margin;
+  int ox = cellX + (style.cell - glyph.width) / 2;
+  int oy = cellY + margin;
+  if (soundMark) {
+    // Sound marks go to the top-left corner of their cell, so they sit on
+    // the shoulder of the kana before them.
+    int inkLeft = glyph.width, inkTop = glyph.height;
+    for (int y = 0; y < glyph.height; ++y)
+      for (int x = 0; x < glyph.width; ++x)
+        if (glyph.At(x, y) >= kInkThreshold) {
+          inkLeft = std::min(inkLeft, x);
+          inkTop = std::min(inkTop, y);
+        }
+    ox = cellX + margin - inkLeft;
+    oy = cellY + margin - inkTop;
+  }
   auto covered = [&](int x, int y) { return glyph.At(x, y) >= kInkThreshold; };
   auto ink = [&](int x, int y) { return covered(x, y) || (style.bold && covered(x - 1, y)); };
   for (int y = -1; y <= glyph.height; ++y) {
