@@ -43,8 +43,10 @@ bool DDInit(DrawDevice& dd, const DDInitParams& p) {
   dd.VSync = p.vsync;
   dd.RefreshRate = p.refreshRate;
   dd.WaitForRefresh = p.waitForRefresh;
+  // Only the plain kind at 16/32 bits fades over a snapshot of the picture.
+  const bool snapshotFades = !dd.Direct3D && dd.BytesPerPixel > 1;
   if (!MakeLayerSurface(dd, dd.BackBuffer, "BackBuffer", p.width, p.height) ||
-      !MakeLayerSurface(dd, dd.FadeWork, "FadeWork", p.width, p.height)) {
+      (snapshotFades && !MakeLayerSurface(dd, dd.FadeWork, "FadeWork", p.width, p.height))) {
     dd.diag.ReportError("CreateSurface Err");
     DDRelease(dd);
     return false;

@@ -78,7 +78,7 @@ struct DrawDevice {
   BitmapList bitmapList;
 
   SurfaceDesc BackBuffer;  // the drawing target, 640 x 480
-  SurfaceDesc FadeWork;    // snapshot of the BackBuffer for fades over a frozen picture
+  SurfaceDesc FadeWork;    // plain kind at 16/32 bits: snapshot of the BackBuffer for fades
 
   Palette TruePalette{};   // the loaded colours, never changed after loading
   Palette ShownPalette{};  // what fades and colour cycling change; 8-bit pictures show it
