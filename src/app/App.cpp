@@ -8,6 +8,7 @@
 #include "app/startup/ShutdownApp.h"
 #include "platform/MachineInfo.h"
 #include "platform/VirtualKeys.h"
+#include "sound/Music.h"
 
 namespace vh::app {
 
@@ -106,6 +107,8 @@ std::optional<int> App::HandleEvent(const platform::Event& event) {
       if (event.value == platform::vk::kEscape) app.platform->PostClose();
       break;
     case platform::EventType::MusicFinished:
+      // The song ended: play it again from the start, so the music loops.
+      if (app.sound) sound::OnMusicFinished(*app.sound, event.value);
       break;
     case platform::EventType::Quit:
       return event.value;

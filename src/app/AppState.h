@@ -19,6 +19,7 @@
 #include "platform/Platform.h"
 #include "scene/SceneContext.h"
 #include "scene/SceneGlobals.h"
+#include "sound/SoundSystem.h"
 
 namespace vh::app {
 
@@ -48,6 +49,7 @@ struct AppState {
   int UseTimerCopy = 1;
 
   std::unique_ptr<draw::DrawDevice> draw;
+  std::unique_ptr<sound::SoundSystem> sound;
   input::InputContext input;
   input::PlatformInputDevices inputDevices;
 

@@ -14,6 +14,9 @@ struct DrawDevice;
 namespace vh::input {
 struct InputContext;
 }
+namespace vh::sound {
+class SoundSystem;
+}
 
 namespace vh::scene {
 
@@ -22,6 +25,7 @@ struct SceneContext {
   platform::Diagnostics& diagnostics;
   draw::DrawDevice& draw;
   input::InputContext& input;
+  sound::SoundSystem& sound;
   SceneGlobals& globals;
   int& frameRate;  // FrameRate: the game sets its stage's rate while it plays
 };

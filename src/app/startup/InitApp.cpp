@@ -6,6 +6,8 @@
 #include "draw/Surfaces.h"
 #include "draw/PaletteOps.h"
 #include "input/KeyAssignment.h"
+#include "sound/Music.h"
+#include "sound/SoundEffects.h"
 
 namespace vh::app {
 
@@ -97,9 +99,35 @@ bool LoadPaletteAndTransmit(AppState& app) {
   return true;
 }
 
+// Effects at 22050 Hz, 8 bits, mono. Without an output device every sound
+// call is a silent no-op and start-up goes on.
+bool StartSoundEffects(AppState& app) {
+  app.sound = std::make_unique<sound::SoundSystem>(*app.platform, app.diagnostics, ".");
+  if (!sound::DS_Init(*app.sound, 22050, 8, 1)) {
+    app.report.DebugLogLine("DS_Init失敗！");
+    return false;
+  }
+  if (!sound::DSCreateBufferGroup(*app.sound)) {
+    app.report.DebugLogLine("DSCreateBufferGroup失敗！");
+    return false;
+  }
+  return true;
+}
+
+bool StartMusic(AppState& app, bool musicOn) {
+  if (!musicOn) return true;
+  app.sound->music.enabled = true;
+  if (!sound::ResizeSound(*app.sound, 1)) {
+    app.report.DebugLogLine("ResizeSound失敗！");
+    return false;
+  }
+  return true;
+}
+
 void CreateScenes(AppState& app) {
   app.sceneContext.reset(new scene::SceneContext{*app.platform, app.diagnostics, *app.draw,
-                                                 app.input, app.sceneGlobals, app.FrameRate});
+                                                 app.input, *app.sound, app.sceneGlobals,
+                                                 app.FrameRate});
   app.sceneManager = std::make_unique<SceneManager>(app.sceneGlobals, MakeSceneFactory(app));
 }
 
@@ -124,7 +152,9 @@ bool InitApp(AppState& app) {
   app.UseTimerCopy = 1;  // presentation always copies our picture to the window
   if (!draw::DDCreateSurfaceFromBitmapList(*app.draw, {draw::kBmpDebug})) return false;
 
+  if (!StartSoundEffects(app)) return false;
   app.FrameRate = kDefaultFrameRate;
+  if (!StartMusic(app, true)) return false;
   input::LoadKeyAssignment(kCustomKeyFile, app.input.keys);
   CreateScenes(app);
   return true;

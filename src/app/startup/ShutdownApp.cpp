@@ -1,8 +1,15 @@
 #include "app/startup/ShutdownApp.h"
 
+#include "sound/Music.h"
+#include "sound/SoundEffects.h"
+
 namespace vh::app {
 
 void ShutdownApp(AppState& app) {
+  if (app.sound) {
+    sound::ReleaseSound(*app.sound);
+    sound::ReleaseMusic(*app.sound);
+  }
   if (app.sceneManager) app.sceneManager->DestroyAll();
   app.sceneManager.reset();
   app.sceneContext.reset();
