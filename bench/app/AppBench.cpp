@@ -1,5 +1,6 @@
 // Start-up time and frame pacing of the real application on the generated
-// data folder. Headless by default (virtual clock); with VH_BENCH_BACKEND=sdl
+// data folder (VH_BENCH_ROOT chooses another, e.g. one whose System.ini turns
+// V-sync off). Headless by default (virtual clock); with VH_BENCH_BACKEND=sdl
 // the pacing runs in a real window (use a display, e.g. xvfb-run) on the wall
 // clock.
 #include <benchmark/benchmark.h>
@@ -16,6 +17,12 @@
 namespace vh::app {
 namespace {
 
+// The data folder: VH_BENCH_ROOT, or the generated default folder.
+const char* DataRoot() {
+  const char* root = std::getenv("VH_BENCH_ROOT");
+  return root != nullptr ? root : VH_GAME_DIR;
+}
+
 bool UseSdl() {
   const char* backend = std::getenv("VH_BENCH_BACKEND");
   return backend != nullptr && std::string(backend) == "sdl";
@@ -26,7 +33,7 @@ bool UseSdl() {
 void BM_HeadlessStartToFirstFrame(benchmark::State& state) {
   for (auto _ : state) {
     AppOptions options;
-    options.root = VH_GAME_DIR;
+    options.root = DataRoot();
     options.headless = true;
     options.frames = 1;
     App app(options);
@@ -40,7 +47,7 @@ BENCHMARK(BM_HeadlessStartToFirstFrame)->Unit(benchmark::kMillisecond);
 void BM_FramePacing(benchmark::State& state) {
   const int rate = static_cast<int>(state.range(0));
   const int direct3D = static_cast<int>(state.range(1));
-  std::filesystem::current_path(VH_GAME_DIR);
+  std::filesystem::current_path(DataRoot());
   platform::PlatformOptions platformOptions;
   platformOptions.kind = UseSdl() ? platform::BackendKind::Sdl : platform::BackendKind::Headless;
   std::string error;
