@@ -227,7 +227,9 @@ void Override(ParamDesc& desc, const Row& row) {
 
 bool InRange(int value, int size) { return value >= 0 && value < size; }
 
-const Row& Column(const PlayerEnemyRow& row, int kind) { return kind == kCharPlayer ? row.player : row.enemy; }
+// Only enemies (kind 2) use the enemy column; an entry without a character
+// (kind 0) reads like the player, so its empty slots keep key 0.
+const Row& Column(const PlayerEnemyRow& row, int kind) { return kind == kCharEnemy ? row.enemy : row.player; }
 
 }  // namespace
 
