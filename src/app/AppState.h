@@ -20,6 +20,8 @@
 #include "scene/SceneContext.h"
 #include "scene/SceneGlobals.h"
 #include "sound/SoundSystem.h"
+#include "stage/ConstructionConfig.h"
+#include "stage/RecordTable.h"
 
 namespace vh::app {
 
@@ -50,6 +52,8 @@ struct AppState {
 
   std::unique_ptr<draw::DrawDevice> draw;
   std::unique_ptr<sound::SoundSystem> sound;
+  stage::ConstructionConfig construction = stage::DefaultConstructionConfig();
+  stage::RecordTable record = stage::EmptyRecordTable();
   input::InputContext input;
   input::PlatformInputDevices inputDevices;
 

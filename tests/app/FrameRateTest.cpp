@@ -2,7 +2,11 @@
 // the game's speed against FrameRate on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+
+#include "stage/ConstructionConfig.h"
 
 #include "app/FrameStep.h"
 #include "app/startup/InitApp.h"
@@ -10,6 +14,40 @@
 
 namespace vh::app {
 namespace {
+
+std::unique_ptr<platform::Platform> HeadlessPlatform() {
+  platform::PlatformOptions options;
+  options.kind = platform::BackendKind::Headless;
+  std::string error;
+  return platform::CreatePlatform(options, error);
+}
+
+// Construction.cnst3p: the version "432", then the 100-byte record.
+void WriteConstruction(const std::filesystem::path& file, const stage::ConstructionConfig& c) {
+  std::ofstream out(file, std::ios::binary);
+  out.write("432", 4);
+  out.write(reinterpret_cast<const char*>(&c), sizeof c);
+}
+
+TEST(Construction, FixesTheFrameRateForTheWholeRun) {
+  const auto root = std::filesystem::temp_directory_path() / "vh_construction_test";
+  std::filesystem::remove_all(root);
+  std::filesystem::copy(VH_GAME_DIR, root, std::filesystem::copy_options::recursive);
+  stage::ConstructionConfig config = stage::DefaultConstructionConfig();
+  config.fixedFrameRate = 1;
+  config.frameRate = 30;
+  config.musicEnabled = 0;
+  std::filesystem::create_directories(root / "user_data");
+  WriteConstruction(root / "user_data" / "Construction.cnst3p", config);
+  std::filesystem::current_path(root);
+
+  AppState app(AppOptions{}, HeadlessPlatform());
+  ASSERT_TRUE(InitApp(app));
+  EXPECT_EQ(app.FrameRate, 30);
+  EXPECT_FALSE(app.sound->music.enabled);
+  ShutdownApp(app);
+  std::filesystem::remove_all(root);
+}
 
 struct SpeedCase {
   int direct3D;
@@ -24,12 +62,7 @@ class GameSpeed : public ::testing::TestWithParam<SpeedCase> {};
 TEST_P(GameSpeed, FollowsFrameRateWhateverTheRendererAndVSync) {
   const SpeedCase c = GetParam();
   std::filesystem::current_path(VH_GAME_DIR);
-  platform::PlatformOptions platformOptions;
-  platformOptions.kind = platform::BackendKind::Headless;
-  std::string error;
-  auto platform = platform::CreatePlatform(platformOptions, error);
-  ASSERT_NE(platform, nullptr) << error;
-  AppState app(AppOptions{}, std::move(platform));
+  AppState app(AppOptions{}, HeadlessPlatform());
   ASSERT_TRUE(InitApp(app));
   app.draw->Direct3D = c.direct3D;
   app.draw->VSync = c.vsync;

@@ -8,6 +8,8 @@
 #include "input/KeyAssignment.h"
 #include "sound/Music.h"
 #include "sound/SoundEffects.h"
+#include "stage/ConstructionConfig.h"
+#include "stage/RecordTable.h"
 
 namespace vh::app {
 
@@ -16,6 +18,8 @@ namespace {
 constexpr const char* kSystemIniFile = "System.ini";
 constexpr const char* kBootFile = "user_data/Boot.dat";
 constexpr const char* kCustomKeyFile = "user_data/CustomKey.dat";
+constexpr const char* kConstructionFile = "user_data/Construction.cnst3p";
+constexpr const char* kRecordFile = "user_data/Record.rec";
 constexpr const char* kSystemIniFailed = "System.ini の読み込みに失敗しました！";
 constexpr const char* kWindowTitle = "Game";
 
@@ -153,8 +157,13 @@ bool InitApp(AppState& app) {
   if (!draw::DDCreateSurfaceFromBitmapList(*app.draw, {draw::kBmpDebug})) return false;
 
   if (!StartSoundEffects(app)) return false;
-  app.FrameRate = kDefaultFrameRate;
-  if (!StartMusic(app, true)) return false;
+  // A missing or damaged file leaves the defaults (every menu, 4 worlds, 8
+  // hell stages, 3 lives, 60 frames per second, music on).
+  stage::ReadConstructionConfig(kConstructionFile, app.construction);
+  app.FrameRate = stage::FrameRateTarget(app.construction);
+  if (!StartMusic(app, app.construction.musicEnabled != 0)) return false;
+  stage::ReadRecordTable(kRecordFile, app.record);
+  stage::ApplyOpenAllSwitches(app.record, app.construction);
   input::LoadKeyAssignment(kCustomKeyFile, app.input.keys);
   CreateScenes(app);
   return true;
