@@ -13,10 +13,12 @@
 #include "app/scenes/SceneManager.h"
 #include "app/settings/SystemIni.h"
 #include "draw/DrawDevice.h"
+#include "draw/SystemFont.h"
 #include "input/InputContext.h"
 #include "input/InputDevices.h"
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
+#include "platform/fonts/FontLibrary.h"
 #include "scene/SceneContext.h"
 #include "scene/SceneGlobals.h"
 #include "sound/SoundSystem.h"
@@ -51,6 +53,8 @@ struct AppState {
   int UseTimerCopy = 1;
 
   std::unique_ptr<draw::DrawDevice> draw;
+  std::unique_ptr<platform::FontLibrary> fontLibrary;
+  std::unique_ptr<draw::SystemFontSet> fonts;  // null when no Japanese face is installed
   std::unique_ptr<sound::SoundSystem> sound;
   stage::ConstructionConfig construction = stage::DefaultConstructionConfig();
   stage::RecordTable record = stage::EmptyRecordTable();

@@ -103,6 +103,18 @@ bool LoadPaletteAndTransmit(AppState& app) {
   return true;
 }
 
+// The system-font texts (messages, names) need a Japanese gothic face. Without
+// one the game still runs; those texts are then not drawn.
+void BuildFontSet(AppState& app) {
+  std::string error;
+  app.fontLibrary = platform::FontLibrary::Create(error);
+  if (app.fontLibrary) {
+    app.fonts = draw::SystemFontSet::Create(*app.draw, *app.fontLibrary,
+                                            {draw::MessageFontDesc()}, error);
+  }
+  if (!app.fonts) app.report.ReportError("Font : " + error);
+}
+
 // Effects at 22050 Hz, 8 bits, mono. Without an output device every sound
 // call is a silent no-op and start-up goes on.
 bool StartSoundEffects(AppState& app) {
@@ -156,6 +168,7 @@ bool InitApp(AppState& app) {
   app.UseTimerCopy = 1;  // presentation always copies our picture to the window
   if (!draw::DDCreateSurfaceFromBitmapList(*app.draw, {draw::kBmpDebug})) return false;
 
+  BuildFontSet(app);
   if (!StartSoundEffects(app)) return false;
   // A missing or damaged file leaves the defaults (every menu, 4 worlds, 8
   // hell stages, 3 lives, 60 frames per second, music on).

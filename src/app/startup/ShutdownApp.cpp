@@ -6,6 +6,9 @@
 namespace vh::app {
 
 void ShutdownApp(AppState& app) {
+  if (app.draw && app.fonts) {
+    if (const auto line = app.fonts->ShutdownReport()) app.report.ReportPrintf(*line);
+  }
   if (app.sound) {
     sound::ReleaseSound(*app.sound);
     sound::ReleaseMusic(*app.sound);
@@ -13,6 +16,8 @@ void ShutdownApp(AppState& app) {
   if (app.sceneManager) app.sceneManager->DestroyAll();
   app.sceneManager.reset();
   app.sceneContext.reset();
+  app.fonts.reset();
+  app.fontLibrary.reset();
   if (app.draw) draw::DDRelease(*app.draw);
   app.draw.reset();
   if (app.windowAlive) app.platform->CloseWindow();
