@@ -89,6 +89,27 @@ TEST_F(EndToEnd, AMissingSystemIniIsReportedAndDefaultsApply) {
       << "the defaults ask for full screen at 8 bits";
 }
 
+TEST_F(EndToEnd, TheLaunchDialogChoosesTheRendererAndRemembersIt) {
+  WriteFile("System.ini", "Direct3D=2\nWindow=1\nBpp=32\nVSync=0\nR=0\nShowFPS=0\nO=0\n");
+  fs::create_directories(root / "user_data");
+  fs::remove(root / "user_data" / "Boot.dat");
+  RunResult result = Run("--frames 2");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_NE(result.stderrText.find("描画モード: 詳細な設定は環境設定ファイル「System.ini」で行って下さい。"),
+            std::string::npos)
+      << result.stderrText;
+  EXPECT_NE(ReadAll(root / "Report.txt").find("Draw : Direct3D\n"), std::string::npos)
+      << "a first start preselects Direct3D";
+  const std::string boot = ReadAll(root / "user_data" / "Boot.dat");
+  EXPECT_EQ(boot, std::string("\x01\0\0\0\0\0\0\0", 8)) << "draw mode 1, ask again next time";
+
+  // Hidden dialog: the stored choice is used without asking.
+  WriteFile("user_data/Boot.dat", std::string("\0\0\0\0\x01\0\0\0", 8));
+  result = Run("--frames 2");
+  EXPECT_EQ(result.stderrText, "");
+  EXPECT_NE(ReadAll(root / "Report.txt").find("Draw : DirectDraw\n"), std::string::npos);
+}
+
 // Decodes a screenshot into XRGB pixels (alpha dropped).
 std::vector<uint32_t> LoadPicture(const fs::path& file) {
   int width = 0, height = 0, channels = 0;

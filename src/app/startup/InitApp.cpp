@@ -83,6 +83,7 @@ void ReportDisplay(AppState& app, const DisplayMode& mode) {
   ReportLog& report = app.report;
   report.ReportPrintf(mode.windowed ? "Mode : Window" : "Mode : Fullscreen");
   report.ReportPrintf("Bpp : " + std::to_string(mode.colorBits));
+  report.ReportPrintf(mode.direct3D == 1 ? "Draw : Direct3D" : "Draw : DirectDraw");
   report.ReportPrintf("Renderer : " + app.platform->RendererName());
   report.ReportPrintf(std::string("BackBuffer : ") + draw::BackBufferFormatName(*app.draw));
   report.ReportPrintf("RR : " + std::to_string(app.platform->RefreshRate()));
