@@ -186,7 +186,6 @@ void Castle(IndexedImage& img) {
     img.FillRect(x + 29, 80, 2, 160, Shade(Ramp::Stone, 1));
     img.FillRect(x, 170, 60, 2, Shade(Ramp::Stone, 1));
     if (i == 1) art::Disc(img, x + 40, 105, 9, Shade(Ramp::Yellow, 6));
-    scenery::Stars(img, 0, 0, 0, 0);
     // Banner and torch between the windows.
     const int bx = x + 100;
     img.FillRect(bx, 60, 24, 150, Shade(Ramp::Red, 3));

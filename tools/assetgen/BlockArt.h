@@ -12,7 +12,6 @@ namespace block {
 constexpr int kGrassGround = 1;
 constexpr int kEarth = 2;
 constexpr int kStarBlock = 8;
-constexpr int kBrick = 3;
 }  // namespace block
 
 }  // namespace vh::assetgen

@@ -393,8 +393,7 @@ void Exclamation(IndexedImage& b, uint8_t c) {
 
 void SwitchOn(IndexedImage& b) {
   art::Bevel(b, 0, 0, kS, kS, Shade(Ramp::Red, 6), Shade(Ramp::Red, 4), Shade(Ramp::Red, 1), 2);
-  Exclamation(b, Shade(Ramp::Red, 1));
-  b.Recolour(13, 6, 6, 20, Shade(Ramp::Red, 1), Shade(Ramp::Red, 1));
+  Exclamation(b, Shade(Ramp::Red, 1));  // shadow under the white mark
   b.FillRect(13, 6, 5, 12, pal::kWhite);
   b.FillRect(13, 21, 5, 4, pal::kWhite);
   b.FrameRect(0, 0, kS, kS, Shade(Ramp::Red, 0));

@@ -19,5 +19,7 @@ bool GenerateWindowPicture(const std::filesystem::path& root);
 bool GenerateSpecialLettering(const std::filesystem::path& root);
 bool GenerateBackgrounds(const std::filesystem::path& root);
 bool GenerateTitlePicture(const std::filesystem::path& root);
+bool GenerateSounds(const std::filesystem::path& root);
+bool GenerateMusic(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

@@ -30,5 +30,7 @@ int main(int argc, char** argv) {
   ok = GenerateSpecialLettering(root) && ok;
   ok = GenerateBackgrounds(root) && ok;
   ok = GenerateTitlePicture(root) && ok;
+  ok = GenerateSounds(root) && ok;
+  ok = GenerateMusic(root) && ok;
   return ok ? 0 : 1;
 }
