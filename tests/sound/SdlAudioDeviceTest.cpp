@@ -10,6 +10,9 @@
 
 #include "platform/audio/AudioDevice.h"
 #include "platform/audio/SoundFontSearch.h"
+#include "platform/Diagnostics.h"
+#include "sound/Music.h"
+#include "sound/SoundEffects.h"
 #include "sound/SoundFiles.h"
 
 namespace vh::platform {
@@ -141,6 +144,48 @@ TEST_F(SdlAudioDeviceTest, MusicPlaysAndReportsItsEndInTimeToLoop) {
   const Bytes out = sound::test::ReadFile(output);
   EXPECT_GT(Peak(out), 20);
   EXPECT_GT(Rms(out), 2.0);
+}
+
+// The whole loop as the application runs it: the end of the piece arrives
+// as a MusicFinished event, and handing it to the sound layer plays it again.
+TEST_F(SdlAudioDeviceTest, FinishedMusicComesBackAsAnEventAndLoops) {
+  const char* env = std::getenv("SDL_SOUNDFONTS");
+  if (FindSoundFont(env ? env : "", DebianSoundFontPaths()).found.empty()) {
+    GTEST_SKIP() << "no General MIDI soundfont is installed";
+  }
+  std::string error;
+  PlatformOptions options;
+  options.kind = BackendKind::Headless;
+  auto events = CreatePlatform(options, error);
+  ASSERT_TRUE(events) << error;
+  auto device = MakeDevice([&events](int generation) {
+    events->PostEvent({EventType::MusicFinished, generation});
+  });
+  sound::test::WriteFile(folder.Path() / "midi" / "Title.mid", sound::test::ShortTune());
+  RecordingDiagnostics diagnostics;
+  sound::SoundSystem system(std::move(device), diagnostics, folder.Path());
+  ASSERT_TRUE(sound::DS_Init(system, kRate, 8, 1));
+  system.music.enabled = true;
+  ASSERT_TRUE(sound::ResizeSound(system, 1));
+  ASSERT_TRUE(sound::PlayMusic(system, 0, sound::kMusicTitle, "midi\\Title.mid", 0, false))
+      << diagnostics.reports.back();
+
+  int loops = 0;
+  for (int i = 0; i < 600 && loops < 2; ++i) {
+    std::this_thread::sleep_for(10ms);
+    Event event{EventType::Quit};
+    while (events->PollEvent(event)) {
+      if (event.type != EventType::MusicFinished) continue;
+      const int before = system.Device().MusicGeneration();
+      sound::OnMusicFinished(system, event.value);
+      EXPECT_GT(system.Device().MusicGeneration(), before);  // a new play: older notices are stale
+      ++loops;
+    }
+  }
+  EXPECT_EQ(loops, 2);
+  EXPECT_EQ(system.music.playingSlot, 0);
+  sound::ReleaseSound(system);
+  sound::ReleaseMusic(system);
 }
 
 TEST_F(SdlAudioDeviceTest, MissingSoundFontLeavesMusicOffAndSaysWhere) {

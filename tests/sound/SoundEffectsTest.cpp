@@ -231,6 +231,29 @@ TEST_F(SilentSoundTest, WithoutOutputEverythingIsANoOpAndPlaysAreRecorded) {
   EXPECT_EQ(sound->Plays(), (std::vector<SoundPlay>{{12, kSoundDecide}, {12, kSoundJump}, {40, kSoundDecide}}));
 }
 
+// The application's way: the context built on a headless platform.
+TEST(HeadlessSound, RecordsEachPlayWithTheFrameItBelongsTo) {
+  std::string error;
+  platform::PlatformOptions options;
+  options.kind = platform::BackendKind::Headless;
+  auto platform = platform::CreatePlatform(options, error);
+  ASSERT_TRUE(platform) << error;
+  platform::RecordingDiagnostics diagnostics;
+  test::TempFolder folder("headless");
+  SoundSystem sound(*platform, diagnostics, folder.Path());
+  ASSERT_TRUE(DS_Init(sound, 22050, 8, 1));
+  EXPECT_FALSE(sound.deviceReady);
+  ASSERT_TRUE(DSCreateBufferGroup(sound));
+
+  const std::vector<uint32_t> picture(platform::kPictureWidth * platform::kPictureHeight);
+  PlaySound(sound, kSoundCursor);
+  platform->Present(picture.data());
+  platform->Present(picture.data());
+  PlaySound(sound, kSoundDecide);
+  PlaySound(sound, kSoundJump);
+  EXPECT_EQ(sound.Plays(), (std::vector<SoundPlay>{{0, kSoundCursor}, {2, kSoundDecide}, {2, kSoundJump}}));
+}
+
 TEST(ItemSoundId, MapsSettingsAndRefusesOthers) {
   const int expected[] = {-1, 4, 24, 25, 26, 19, 20, 21, 22, 23, 9, 30, 27, 28, 29, 18, 3};
   for (int setting = 0; setting <= 16; ++setting) EXPECT_EQ(ItemSoundId(setting), expected[setting]);

@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace vh::sound::test {
 
@@ -142,9 +145,11 @@ inline Bytes ReadFile(const std::filesystem::path& path) {
 // A fresh folder below the system's temporary directory, removed afterwards.
 class TempFolder {
  public:
+  // Named after the running test plus a random number, so test processes
+  // running side by side never share one.
   explicit TempFolder(const std::string& name)
       : path_(std::filesystem::temp_directory_path() /
-              ("vh_sound_" + name + "_" + std::to_string(reinterpret_cast<uintptr_t>(this)))) {
+              ("vh_sound_" + name + "_" + TestName() + "_" + std::to_string(std::random_device{}()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -152,6 +157,15 @@ class TempFolder {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
+  static std::string TestName() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = info ? info->name() : "none";
+    for (char& c : name) {
+      if (c == '/') c = '_';
+    }
+    return name;
+  }
+
   std::filesystem::path path_;
 };
 
