@@ -1,0 +1,14 @@
+// Command groups of vormholt-cli. A group adds one subcommand (with its own
+// subcommands) to the application; main.cpp lists every group once.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace vh::cli {
+
+using RegisterCommands = void (*)(CLI::App& app);
+
+void RegisterStageCommands(CLI::App& app);    // stage new | dump | convert
+void RegisterPaletteCommands(CLI::App& app);  // palette default | dump
+
+}  // namespace vh::cli
