@@ -377,10 +377,11 @@ std::vector<uint8_t> ComposeSong(const Song& song) {
   conductor.KeySignature(0, song.keySharps, song.minor);
 
   MidiTrack lead, comp, bass, drums;
-  SetUpPart(lead, "Melody", kLeadChannel, song.leadProgram, 108, 70, 50);
-  SetUpPart(comp, "Accompaniment", kCompChannel, song.compProgram, 78, 48, 60);
-  SetUpPart(bass, "Bass", kBassChannel, song.bassProgram, 100, 64, 20);
-  SetUpPart(drums, "Drums", kDrumChannel, 0, 96, 64, 30);
+  auto volume = [&song](int level) { return level * song.volume / 100; };
+  SetUpPart(lead, "Melody", kLeadChannel, song.leadProgram, volume(108), 70, 50);
+  SetUpPart(comp, "Accompaniment", kCompChannel, song.compProgram, volume(78), 48, 60);
+  SetUpPart(bass, "Bass", kBassChannel, song.bassProgram, volume(100), 64, 20);
+  SetUpPart(drums, "Drums", kDrumChannel, 0, volume(96), 64, 30);
 
   Melody melody(song, lead);
   int barInSection = 0;

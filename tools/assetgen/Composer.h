@@ -44,6 +44,7 @@ struct Song {
   Bass bass = Bass::RootFifth;
   Drums drums = Drums::Rock;
   int leadOctaveShift = 0;         // octaves above the tonic the melody centres on
+  int volume = 100;                // percent of every part's channel volume (headroom)
   std::vector<Rhythm> rhythms;     // motif 'a' is rhythms[0], ...
   std::vector<Section> form;
   uint32_t seed = 1;

@@ -86,6 +86,7 @@ Song Stage01() {
   s.comp = Comp::Arpeggio;
   s.bass = Bass::Pump;
   s.drums = Drums::Rock;
+  s.volume = 85;  // the square lead and pumping bass peak highest
   s.rhythms = {{1, 1, 2, 1, 1, 2}, {2, 1, 1, 2, 2}, {1, 1, 1, 1, 4}, {3, 3, 2},
                {2, 2, 1, 1, 2},    {-1, 1, 2, -1, 1, 2}, {4, 2, 2}, {1, 1, 1, 1, 1, 1, 2}};
   const std::vector<Chord> verse{{0, M}, {9, m}, {5, M}, {7, M}, {0, M}, {9, m}, {5, M}, {7, M}};
