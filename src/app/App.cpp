@@ -4,11 +4,10 @@
 #include <filesystem>
 
 #include "app/FrameStep.h"
+#include "app/WindowEvents.h"
 #include "app/startup/InitApp.h"
 #include "app/startup/ShutdownApp.h"
 #include "platform/MachineInfo.h"
-#include "platform/VirtualKeys.h"
-#include "sound/Music.h"
 
 namespace vh::app {
 
@@ -75,7 +74,7 @@ int App::MainLoop() {
   for (;;) {
     platform::Event event;
     if (app.platform->PollEvent(event)) {
-      if (const auto exitCode = HandleEvent(event)) {
+      if (const auto exitCode = HandleEvent(app, event)) {
         ShutdownApp(app);
         return *exitCode;
       }
@@ -88,41 +87,6 @@ int App::MainLoop() {
     RunFrame(app);
     app.platform->SleepMs(1);
   }
-}
-
-std::optional<int> App::HandleEvent(const platform::Event& event) {
-  AppState& app = *state_;
-  switch (event.type) {
-    case platform::EventType::CloseRequested:
-      CloseMainWindow();
-      break;
-    case platform::EventType::Activated:
-      app.AppActive = 1;
-      break;
-    case platform::EventType::Deactivated:
-      app.AppActive = 0;
-      break;
-    case platform::EventType::KeyDown:
-      // Escape ends the application from any screen.
-      if (event.value == platform::vk::kEscape) app.platform->PostClose();
-      break;
-    case platform::EventType::MusicFinished:
-      // The song ended: play it again from the start, so the music loops.
-      if (app.sound) sound::OnMusicFinished(*app.sound, event.value);
-      break;
-    case platform::EventType::Quit:
-      return event.value;
-  }
-  return std::nullopt;
-}
-
-// Takes the window down; the loop ends on the Quit that follows.
-void App::CloseMainWindow() {
-  AppState& app = *state_;
-  if (!app.windowAlive) return;
-  app.platform->CloseWindow();
-  app.windowAlive = false;
-  app.platform->PostEvent({platform::EventType::Quit, 0});
 }
 
 }  // namespace vh::app

@@ -22,9 +22,6 @@ class App {
 
  private:
   int MainLoop();
-  // Returns the exit code when the loop must end.
-  std::optional<int> HandleEvent(const platform::Event& event);
-  void CloseMainWindow();
 
   std::unique_ptr<AppState> state_;
 };

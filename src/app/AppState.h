@@ -23,7 +23,10 @@
 #include "scene/SceneGlobals.h"
 #include "sound/SoundSystem.h"
 #include "stage/ConstructionConfig.h"
+#include "stage/Palette.h"
 #include "stage/RecordTable.h"
+#include "stage/Stage.h"
+#include "stage/StageLoader.h"
 
 namespace vh::app {
 
@@ -58,6 +61,12 @@ struct AppState {
   std::unique_ptr<sound::SoundSystem> sound;
   stage::ConstructionConfig construction = stage::DefaultConstructionConfig();
   stage::RecordTable record = stage::EmptyRecordTable();
+  // The one current stage and palette of the process, and the worker that
+  // loads them while the window stays responsive.
+  stage::Stage stage;
+  stage::Palette palette;
+  std::unique_ptr<stage::StageLoaderHost> stageLoaderHost;
+  std::unique_ptr<stage::StageLoader> stageLoader;
   input::InputContext input;
   input::PlatformInputDevices inputDevices;
 

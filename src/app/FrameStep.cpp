@@ -47,6 +47,8 @@ void SaveScreenshots(AppState& app, uint64_t frame, const std::vector<uint32_t>&
   }
 }
 
+}  // namespace
+
 // The accelerated renderer paces here with the fractional pacer. It does so
 // with V-sync too: a display faster than FrameRate must not speed the game up.
 void PresentFrame(AppState& app) {
@@ -62,8 +64,6 @@ void PresentFrame(AppState& app) {
     app.platform->PostClose();
   }
 }
-
-}  // namespace
 
 void RunFrame(AppState& app) {
   WaitForFrame(app);

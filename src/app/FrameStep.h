@@ -8,4 +8,8 @@ namespace vh::app {
 
 void RunFrame(AppState& app);
 
+// Shows the BackBuffer: paces the accelerated renderer, presents, saves the
+// screenshots asked for this frame and counts towards --frames.
+void PresentFrame(AppState& app);
+
 }  // namespace vh::app

@@ -1,6 +1,7 @@
 #include "app/startup/InitApp.h"
 
 #include "app/scenes/SceneFactory.h"
+#include "app/stage/AppStageLoaderHost.h"
 #include "app/startup/DisplayMode.h"
 #include "app/startup/LaunchDialog.h"
 #include "draw/Surfaces.h"
@@ -179,6 +180,7 @@ bool InitApp(AppState& app) {
   stage::ReadRecordTable(kRecordFile, app.record);
   stage::ApplyOpenAllSwitches(app.record, app.construction);
   input::LoadKeyAssignment(kCustomKeyFile, app.input.keys);
+  CreateStageLoader(app);
   CreateScenes(app);
   return true;
 }

@@ -6,6 +6,7 @@
 namespace vh::app {
 
 void ShutdownApp(AppState& app) {
+  if (app.stageLoader) app.stageLoader->Stop();
   if (app.draw && app.fonts) {
     if (const auto line = app.fonts->ShutdownReport()) app.report.ReportPrintf(*line);
   }
