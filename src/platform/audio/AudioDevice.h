@@ -39,8 +39,9 @@ class AudioDevice {
   virtual std::string Description() const = 0;
   // Releases buffers and music and closes the output. Safe to repeat.
   virtual void Close() = 0;
-  // Sample frames mixed for the output since it opened; a buffer played now
-  // is heard from the next block on.
+  // Sample frames mixed since the device hooked into the output, just after
+  // opening it (the first block or two may come before). A buffer played
+  // now starts with the next block.
   virtual uint64_t MixedFrames() const = 0;
 
   // A buffer holding a copy of `samples` in `format`; kNoAudioBuffer (with the
