@@ -7,7 +7,7 @@ namespace vh::platform {
 
 std::unique_ptr<AudioDevice> CreateAudioDevice(Platform& platform) {
   if (platform.Kind() == BackendKind::Headless) {
-    return std::make_unique<RecordingAudioDevice>(false, "headless run, no audio output");
+    return std::make_unique<RecordingAudioDevice>(false, "headless run");
   }
   return CreateSdlAudioDevice([&platform](int generation) {
     platform.PostEvent({EventType::MusicFinished, generation});
