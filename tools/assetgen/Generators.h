@@ -21,5 +21,6 @@ bool GenerateBackgrounds(const std::filesystem::path& root);
 bool GenerateTitlePicture(const std::filesystem::path& root);
 bool GenerateSounds(const std::filesystem::path& root);
 bool GenerateMusic(const std::filesystem::path& root);
+bool GenerateUserData(const std::filesystem::path& root);
 
 }  // namespace vh::assetgen

@@ -32,5 +32,6 @@ int main(int argc, char** argv) {
   ok = GenerateTitlePicture(root) && ok;
   ok = GenerateSounds(root) && ok;
   ok = GenerateMusic(root) && ok;
+  ok = GenerateUserData(root) && ok;
   return ok ? 0 : 1;
 }
