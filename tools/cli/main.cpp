@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   const vh::cli::RegisterCommands groups[] = {
       vh::cli::RegisterStageCommands,
       vh::cli::RegisterPaletteCommands,
+      vh::cli::RegisterBitmapCommands,
   };
   for (const auto add : groups) add(app);
   CLI11_PARSE(app, argc, argv);
