@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
       vh::cli::RegisterStageCommands,
       vh::cli::RegisterPaletteCommands,
       vh::cli::RegisterBitmapCommands,
+      vh::cli::RegisterTextCommands,
   };
   for (const auto add : groups) add(app);
   CLI11_PARSE(app, argc, argv);
