@@ -58,8 +58,10 @@ class ByteReader {
 class ByteWriter {
  public:
   void Bytes(const void* data, std::size_t n) {
-    const auto* p = static_cast<const uint8_t*>(data);
-    out_.insert(out_.end(), p, p + n);
+    if (n == 0) return;
+    const std::size_t at = out_.size();
+    out_.resize(at + n);
+    std::memcpy(out_.data() + at, data, n);
   }
   void I32(int32_t value) { Bytes(&value, sizeof value); }
   void U16(uint16_t value) { Bytes(&value, sizeof value); }

@@ -18,6 +18,9 @@ namespace vh::stage {
 namespace {
 
 constexpr int kCancelCheckInterval = 256;
+// Position, fixed part, counts: the least bytes one placement takes in a file.
+constexpr int64_t kSmallestCharPlacement = 4 + kCharFixedBytes + 4;
+constexpr int64_t kSmallestItemPlacement = 4 + kItemFixedBytes + 4 + 4;
 
 bool Cancelled(const std::atomic<bool>* cancel) {
   return cancel != nullptr && cancel->load(std::memory_order_relaxed);
@@ -46,6 +49,7 @@ bool ReadPlacements(ByteReader& in, LoadedStage& out, const std::atomic<bool>* c
   StageMap& map = out.stage.map;
   int32_t count = 0;
   if (!ReadCount(in, map, count, "character count")) return false;
+  map.ReserveCharacters(static_cast<std::size_t>(std::min<int64_t>(count, in.Remaining() / kSmallestCharPlacement)));
   CharDef chara;
   for (int32_t i = 0; i < count; ++i) {
     if (i % kCancelCheckInterval == 0 && Cancelled(cancel)) return in.Fail("cancelled");
@@ -56,6 +60,7 @@ bool ReadPlacements(ByteReader& in, LoadedStage& out, const std::atomic<bool>* c
     map.SetChar(index, chara);
   }
   if (!ReadCount(in, map, count, "item count")) return false;
+  map.ReserveItems(static_cast<std::size_t>(std::min<int64_t>(count, in.Remaining() / kSmallestItemPlacement)));
   ItemDef item;
   std::string message;
   for (int32_t i = 0; i < count; ++i) {

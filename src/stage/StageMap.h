@@ -61,6 +61,11 @@ class StageMap {
   std::span<BlockDef> Blocks() { return blocks_; }
   std::span<const BlockDef> Blocks() const { return blocks_; }
 
+  // Room for this many stored characters / items, so a reader that knows its
+  // counts does not grow the pools step by step.
+  void ReserveCharacters(std::size_t count) { charPool_.reserve(count); }
+  void ReserveItems(std::size_t count) { itemPool_.reserve(count); }
+
   CellRecord Cell(int index) const;
   void ClearCell(int index);
 
