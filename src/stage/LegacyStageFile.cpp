@@ -1,19 +1,18 @@
 #include "stage/LegacyStageFile.h"
 
 #include <array>
+#include <bitset>
 #include <cstring>
 #include <limits>
 #include <map>
 #include <memory>
-#include <new>
 #include <optional>
 #include <vector>
 
 #include "stage/ByteIo.h"
 #include "stage/EditorConfig.h"
-#include "stage/FileIo.h"
 #include "stage/FileVersion.h"
-#include "stage/Messages.h"
+#include "stage/RecordIo.h"
 #include "stage/StageFileParts.h"
 
 namespace vh::stage {
@@ -31,12 +30,6 @@ struct OlderItem {
   std::array<uint8_t, kOlderItemBytes> fixed{};
   std::string message;
   OlderAction actions[kActionSlotCount]{};
-};
-
-struct OlderCell {
-  BlockDef block{};
-  const OlderChar* chara = nullptr;
-  const OlderItem* item = nullptr;
 };
 
 // An older map of width x 21 cells; characters and items only where placed.
@@ -59,21 +52,8 @@ struct OlderFile {
 constexpr int kCancelCheckInterval = 256;
 
 bool ReadOlderSlots(ByteReader& in, OlderAction (&actions)[kActionSlotCount]) {
-  int32_t count = 0;
-  if (!in.I32(count, "an action count")) return false;
-  if (count < 0 || count > kActionSlotCount)
-    return in.Fail("action count " + std::to_string(count) + " is outside 0..12");
-  bool seen[kActionSlotCount] = {};
-  for (int32_t i = 0; i < count; ++i) {
-    int32_t slot = 0;
-    if (!in.I32(slot, "an action slot number")) return false;
-    if (slot < 0 || slot >= kActionSlotCount)
-      return in.Fail("action slot number " + std::to_string(slot) + " is outside 0..11");
-    if (seen[slot]) return in.Fail("action slot " + std::to_string(slot) + " appears twice");
-    seen[slot] = true;
-    if (!in.Bytes(actions[slot].data(), kOlderActionBytes, "an action")) return false;
-  }
-  return true;
+  std::bitset<kActionSlotCount> present;
+  return ReadActionSlots(in, actions, kOlderActionBytes, present);
 }
 
 bool ReadOlderChar(ByteReader& in, OlderChar& out) {
@@ -313,24 +293,15 @@ bool ParseLegacyStageImage(std::span<const uint8_t> bytes, const Palette& defaul
 
 LoadResult LoadLegacyStageFile(const StageLoadRequest& request, LoadedStage& out,
                                const std::atomic<bool>* cancel) {
-  const std::string shown = request.path.string();
-  LoadResult result;
-  try {
-    const FileBytes file = ReadWholeFile(request.path, kMaxStageFileBytes);
-    if (file.status == ReadStatus::CannotOpen) return LoadFailure(LoadStatus::CannotOpen);
-    if (file.status != ReadStatus::Ok)
-      return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, ReadFailureDetail(file.status)));
-    auto defaultPalette = std::make_unique<Palette>();
-    const DefaultPaletteOutcome palette = LoadEditorDefaultPalette(request.data, *defaultPalette, false);
-    if (!palette.fromFile) result.missingDefaultPalette = palette.palettePath;
-    std::string error;
-    if (!ParseLegacyStageImage(file.bytes, *defaultPalette, request.forEditor, out, error, cancel)) {
-      if (cancel != nullptr && cancel->load()) return LoadFailure(LoadStatus::Interrupted);
-      return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, error));
-    }
-  } catch (const std::bad_alloc&) {
-    return LoadFailure(LoadStatus::OutOfMemory, std::string(kLoadOutOfMemoryMessage), true);
-  }
+  std::optional<std::string> missingPalette;
+  LoadResult result =
+      ReadAndParse(request.path, kMaxStageFileBytes, cancel, [&](std::span<const uint8_t> bytes, std::string& error) {
+        auto defaultPalette = std::make_unique<Palette>();
+        const DefaultPaletteOutcome palette = LoadEditorDefaultPalette(request.data, *defaultPalette, false);
+        if (!palette.fromFile) missingPalette = palette.palettePath;
+        return ParseLegacyStageImage(bytes, *defaultPalette, request.forEditor, out, error, cancel);
+      });
+  if (result.ok()) result.missingDefaultPalette = std::move(missingPalette);
   return result;
 }
 

@@ -1,7 +1,8 @@
 #include "stage/PaletteFile.h"
 
+#include <memory>
+
 #include "stage/FileVersion.h"
-#include "stage/Messages.h"
 #include "stage/RecordIo.h"
 #include "stage/StageFileParts.h"
 
@@ -61,16 +62,13 @@ std::vector<uint8_t> SerializePalette(const Palette& palette) {
 }
 
 LoadResult LoadPaletteFile(const std::filesystem::path& path, Palette& palette) {
-  FileBytes file = ReadWholeFile(path, kMaxPaletteFileBytes);
-  if (file.status == ReadStatus::CannotOpen) return LoadFailure(LoadStatus::CannotOpen);
-  const std::string shown = path.string();
-  if (file.status != ReadStatus::Ok)
-    return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, ReadFailureDetail(file.status)));
-  Palette loaded;
-  std::string error;
-  if (!ParsePaletteImage(file.bytes, loaded, error)) return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, error));
-  palette = std::move(loaded);
-  return {};
+  auto loaded = std::make_unique<Palette>();
+  LoadResult result = ReadAndParse(path, kMaxPaletteFileBytes, nullptr,
+                                   [&](std::span<const uint8_t> bytes, std::string& error) {
+                                     return ParsePaletteImage(bytes, *loaded, error);
+                                   });
+  if (result.ok()) palette = std::move(*loaded);
+  return result;
 }
 
 SaveResult SavePaletteFile(const std::filesystem::path& path, const Palette& palette, const WriteOptions& options) {

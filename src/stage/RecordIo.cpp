@@ -9,26 +9,6 @@ namespace vh::stage {
 
 namespace {
 
-// The action slots of a record: int32 count, then per slot int32 number and
-// the 30-byte definition. Slots must be distinct and within 0..11.
-bool ReadActionSlots(ByteReader& in, ActionDef (&actions)[kActionSlotCount], ActionSlotSet& present) {
-  int32_t count = 0;
-  if (!in.I32(count, "an action count")) return false;
-  if (count < 0 || count > kActionSlotCount)
-    return in.Fail("action count " + std::to_string(count) + " is outside 0..12");
-  for (int32_t i = 0; i < count; ++i) {
-    int32_t slot = 0;
-    if (!in.I32(slot, "an action slot number")) return false;
-    if (slot < 0 || slot >= kActionSlotCount)
-      return in.Fail("action slot number " + std::to_string(slot) + " is outside 0..11");
-    if (present.test(static_cast<std::size_t>(slot)))
-      return in.Fail("action slot " + std::to_string(slot) + " appears twice");
-    if (!in.Bytes(&actions[slot], sizeof(ActionDef), "an action")) return false;
-    present.set(static_cast<std::size_t>(slot));
-  }
-  return true;
-}
-
 void WriteActionSlots(ByteWriter& out, const ActionDef (&actions)[kActionSlotCount]) {
   int32_t count = 0;
   for (const ActionDef& action : actions) count += IsActionPresent(action) ? 1 : 0;
@@ -55,7 +35,7 @@ bool ReadCharRecord(ByteReader& in, CharDef& out, int fileVersion) {
   if (!in.Bytes(&out, kCharFixedBytes, "a character")) return false;
   if (fileVersion < kNewGroupNumberingVersion) out.group = static_cast<int8_t>(ConvertOldGroup(out.group));
   ActionSlotSet present;
-  if (!ReadActionSlots(in, out.actions, present)) return false;
+  if (!ReadActionSlots(in, out.actions, sizeof(ActionDef), present)) return false;
   ApplyActionDefaults(out, present);
   return true;
 }
@@ -73,7 +53,7 @@ bool ReadItemRecord(ByteReader& in, ItemDef& out, std::string& message) {
   out.messageLength = length;
   out.messageText = 0;
   ActionSlotSet present;
-  if (!ReadActionSlots(in, out.actions, present)) return false;
+  if (!ReadActionSlots(in, out.actions, sizeof(ActionDef), present)) return false;
   ApplyActionDefaults(out, present);
   return true;
 }

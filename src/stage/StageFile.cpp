@@ -1,7 +1,6 @@
 #include "stage/StageFile.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <new>
 
@@ -126,21 +125,9 @@ bool ParseStageImage(std::span<const uint8_t> bytes, bool forEditor, LoadedStage
 
 LoadResult LoadStageFile(const StageLoadRequest& request, LoadedStage& out, const std::atomic<bool>* cancel) {
   if (IsOlderStageFile(request.path)) return LoadLegacyStageFile(request, out, cancel);
-  const std::string shown = request.path.string();
-  try {
-    const FileBytes file = ReadWholeFile(request.path, kMaxStageFileBytes);
-    if (file.status == ReadStatus::CannotOpen) return LoadFailure(LoadStatus::CannotOpen);
-    if (file.status != ReadStatus::Ok)
-      return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, ReadFailureDetail(file.status)));
-    std::string error;
-    if (!ParseStageImage(file.bytes, request.forEditor, out, error, cancel)) {
-      if (Cancelled(cancel)) return LoadFailure(LoadStatus::Interrupted);
-      return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, error));
-    }
-  } catch (const std::bad_alloc&) {
-    return LoadFailure(LoadStatus::OutOfMemory, std::string(kLoadOutOfMemoryMessage), true);
-  }
-  return {};
+  return ReadAndParse(request.path, kMaxStageFileBytes, cancel, [&](std::span<const uint8_t> bytes, std::string& error) {
+    return ParseStageImage(bytes, request.forEditor, out, error, cancel);
+  });
 }
 
 void ApplyLoadedStage(LoadedStage&& loaded, bool forEditor, Stage& stage, Palette& palette,

@@ -1,7 +1,11 @@
 #include "stage/StageFileParts.h"
 
+#include "stage/FileIo.h"
+#include "stage/Messages.h"
+
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace vh::stage {
 
@@ -50,6 +54,25 @@ bool ReadInputLogTail(ByteReader& in, std::optional<std::vector<int32_t>>& log) 
   if (!in.Bytes(records.data(), records.size() * sizeof(int32_t), "the replay records")) return false;
   log = std::move(records);
   return true;
+}
+
+LoadResult ReadAndParse(const std::filesystem::path& path, std::size_t maxBytes, const std::atomic<bool>* cancel,
+                        const ParseBytes& parse) {
+  const std::string shown = path.string();
+  try {
+    const FileBytes file = ReadWholeFile(path, maxBytes);
+    if (file.status == ReadStatus::CannotOpen) return LoadFailure(LoadStatus::CannotOpen);
+    if (file.status != ReadStatus::Ok)
+      return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, ReadFailureDetail(file.status)));
+    std::string error;
+    if (!parse(file.bytes, error)) {
+      if (cancel != nullptr && cancel->load()) return LoadFailure(LoadStatus::Interrupted);
+      return LoadFailure(LoadStatus::Damaged, DamagedFileMessage(shown, error));
+    }
+  } catch (const std::bad_alloc&) {
+    return LoadFailure(LoadStatus::OutOfMemory, std::string(kLoadOutOfMemoryMessage), true);
+  }
+  return {};
 }
 
 }  // namespace vh::stage
