@@ -22,7 +22,6 @@ namespace vh::stage {
 struct StageLoadRequest {
   std::filesystem::path path;
   bool forEditor = false;     // also size the undo map
-  bool withInputLog = false;  // hand the replay records to the caller
   DataFolder data;            // for converting older files (the editor's default palette)
 };
 

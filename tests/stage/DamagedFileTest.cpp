@@ -65,7 +65,6 @@ class DamagedFiles : public ::testing::Test {
     StageLoadRequest request;
     request.path = dir / "damaged.rpl3p432";
     request.forEditor = true;
-    request.withInputLog = true;
     const LoadResult result = loader.Load(request, current, currentPalette, &currentLog);
     EXPECT_EQ(result.status, LoadStatus::Damaged);
     EXPECT_NE(result.message.find("damaged.rpl3p432"), std::string::npos) << result.message;

@@ -26,7 +26,6 @@ class StageLoaderTest : public ::testing::Test {
     StageLoadRequest request;
     request.path = dir / name;
     request.forEditor = forEditor;
-    request.withInputLog = true;
     return request;
   }
 

@@ -35,7 +35,6 @@ std::unique_ptr<LoadedStage> LoadOrFail(const ReadOptions& options) {
   auto loaded = std::make_unique<LoadedStage>();
   StageLoadRequest request;
   request.path = options.in;
-  request.withInputLog = true;
   request.data.root = options.root;
   const LoadResult result = LoadStageFile(request, *loaded);
   if (result.status == LoadStatus::CannotOpen) Fail("cannot open " + options.in);
