@@ -13,7 +13,7 @@ void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
   for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-std::vector<uint8_t> BuildBmp(const BmpSpec& s) {
+std::vector<uint8_t> BuildBmp(const BmpLayout& s) {
   const bool masksAfterHeader = s.compression == 3 && s.headerSize == 40;
   const size_t tableAt = 14 + s.headerSize + (masksAfterHeader ? 12 : 0);
   const size_t tableBytes = s.bitCount <= 8 ? 4 * s.colorTable.size() : 0;

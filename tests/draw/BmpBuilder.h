@@ -10,7 +10,7 @@
 
 namespace vh::draw::test {
 
-struct BmpSpec {
+struct BmpLayout {
   int width = 1;
   int height = 1;  // stored as given; topDown stores -height
   int bitCount = 8;
@@ -24,7 +24,7 @@ struct BmpSpec {
   std::function<uint32_t(int, int)> pixel = [](int, int) { return 0u; };
 };
 
-std::vector<uint8_t> BuildBmp(const BmpSpec& spec);
+std::vector<uint8_t> BuildBmp(const BmpLayout& layout);
 void WriteFile(const std::filesystem::path& file, const std::vector<uint8_t>& bytes);
 
 // Offsets of header fields, for damaging files in tests.

@@ -25,20 +25,20 @@ std::vector<Rgb> Table(int n) {
 
 struct FormatCase {
   std::string name;
-  BmpSpec spec;
+  BmpLayout layout;
   std::function<Rgb(int, int)> expect;
 };
 
 FormatCase Paletted(std::string name, int bits, int colors, bool topDown, uint32_t header = 40) {
   FormatCase c{std::move(name), {}, {}};
-  c.spec.width = 5;
-  c.spec.height = 3;
-  c.spec.bitCount = bits;
-  c.spec.topDown = topDown;
-  c.spec.headerSize = header;
-  c.spec.colorTable = Table(colors);
-  c.spec.pixel = [colors](int x, int y) { return static_cast<uint32_t>((x * 3 + y) % colors); };
-  const std::vector<Rgb> table = c.spec.colorTable;
+  c.layout.width = 5;
+  c.layout.height = 3;
+  c.layout.bitCount = bits;
+  c.layout.topDown = topDown;
+  c.layout.headerSize = header;
+  c.layout.colorTable = Table(colors);
+  c.layout.pixel = [colors](int x, int y) { return static_cast<uint32_t>((x * 3 + y) % colors); };
+  const std::vector<Rgb> table = c.layout.colorTable;
   c.expect = [table, colors](int x, int y) { return table[(x * 3 + y) % colors]; };
   return c;
 }
@@ -51,17 +51,17 @@ uint32_t Field(int x, int y, int channel, int bits) {
 FormatCase BitFields(std::string name, int bitCount, uint32_t compression, uint32_t header,
                      const uint32_t (&masks)[3], bool topDown = false) {
   FormatCase c{std::move(name), {}, {}};
-  c.spec.width = 5;
-  c.spec.height = 3;
-  c.spec.bitCount = bitCount;
-  c.spec.compression = compression;
-  c.spec.headerSize = header;
-  c.spec.topDown = topDown;
-  for (int i = 0; i < 3; ++i) c.spec.masks[i] = masks[i];
+  c.layout.width = 5;
+  c.layout.height = 3;
+  c.layout.bitCount = bitCount;
+  c.layout.compression = compression;
+  c.layout.headerSize = header;
+  c.layout.topDown = topDown;
+  for (int i = 0; i < 3; ++i) c.layout.masks[i] = masks[i];
   struct Ch { int shift, bits; };
   Ch ch[3];
   for (int i = 0; i < 3; ++i) ch[i] = {std::countr_zero(masks[i]), std::popcount(masks[i])};
-  c.spec.pixel = [ch](int x, int y) {
+  c.layout.pixel = [ch](int x, int y) {
     uint32_t p = 0;
     for (int i = 0; i < 3; ++i) p |= Field(x, y, i, ch[i].bits) << ch[i].shift;
     return p;
@@ -79,12 +79,12 @@ FormatCase BitFields(std::string name, int bitCount, uint32_t compression, uint3
 
 FormatCase TrueColor24(std::string name, uint32_t header, bool topDown) {
   FormatCase c{std::move(name), {}, {}};
-  c.spec.width = 5;  // 15 bytes a row: one byte of padding
-  c.spec.height = 3;
-  c.spec.bitCount = 24;
-  c.spec.headerSize = header;
-  c.spec.topDown = topDown;
-  c.spec.pixel = [](int x, int y) { return PackXrgb(uint8_t(x * 50), uint8_t(y * 80), uint8_t(x + y)); };
+  c.layout.width = 5;  // 15 bytes a row: one byte of padding
+  c.layout.height = 3;
+  c.layout.bitCount = 24;
+  c.layout.headerSize = header;
+  c.layout.topDown = topDown;
+  c.layout.pixel = [](int x, int y) { return PackXrgb(uint8_t(x * 50), uint8_t(y * 80), uint8_t(x + y)); };
   c.expect = [](int x, int y) { return Rgb{uint8_t(x * 50), uint8_t(y * 80), uint8_t(x + y)}; };
   return c;
 }
@@ -116,14 +116,14 @@ std::vector<FormatCase> SupportedFormats() {
 TEST(BmpReader, DecodesEverySupportedFormat) {
   for (const FormatCase& c : SupportedFormats()) {
     SCOPED_TRACE(c.name);
-    const std::vector<uint8_t> bytes = BuildBmp(c.spec);
+    const std::vector<uint8_t> bytes = BuildBmp(c.layout);
     const BmpResult r = DecodeBmp(bytes);
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.image.width, c.spec.width);
-    EXPECT_EQ(r.image.height, c.spec.height);
-    EXPECT_EQ(r.image.bitCount, c.spec.bitCount);
-    for (int y = 0; y < c.spec.height; ++y)
-      for (int x = 0; x < c.spec.width; ++x) {
+    EXPECT_EQ(r.image.width, c.layout.width);
+    EXPECT_EQ(r.image.height, c.layout.height);
+    EXPECT_EQ(r.image.bitCount, c.layout.bitCount);
+    for (int y = 0; y < c.layout.height; ++y)
+      for (int x = 0; x < c.layout.width; ++x) {
         const Rgb got = r.image.ColorAt(x, y);
         const Rgb want = c.expect(x, y);
         EXPECT_EQ(got, want) << "pixel " << x << "," << y << " got " << int(got.red) << ","
@@ -133,7 +133,7 @@ TEST(BmpReader, DecodesEverySupportedFormat) {
 }
 
 TEST(BmpReader, IndexBeyondTheColorTableIsBlack) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 2;
   s.colorTable = {{10, 20, 30}};
   s.pixel = [](int x, int) { return x == 0 ? 0u : 9u; };
@@ -144,7 +144,7 @@ TEST(BmpReader, IndexBeyondTheColorTableIsBlack) {
 }
 
 std::vector<uint8_t> Valid8Bit() {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 5;
   s.height = 3;
   s.colorTable = Table(4);
@@ -153,7 +153,7 @@ std::vector<uint8_t> Valid8Bit() {
 }
 
 std::vector<uint8_t> Valid16BitFields() {
-  BmpSpec s;
+  BmpLayout s;
   s.width = 3;
   s.height = 2;
   s.bitCount = 16;

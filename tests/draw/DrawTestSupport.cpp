@@ -19,7 +19,7 @@ std::vector<Rgb> TestPaletteTable() {
 }
 
 std::vector<uint8_t> PalettePicture(int width, int height, std::function<uint32_t(int, int)> index) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = width;
   s.height = height;
   s.colorTable = TestPaletteTable();

@@ -15,7 +15,7 @@ TEST(Fill, PaletteNumberColoursPerMode) {
     TestDevice t(mode);
     ASSERT_TRUE(t.ready);
     DrawDevice& dd = *t.dd;
-    BmpSpec key;
+    BmpLayout key;
     key.bitCount = 24;
     key.pixel = [](int, int) { return PackXrgb(kKey.red, kKey.green, kKey.blue); };
     t.data.Write("Key.bmp", BuildBmp(key));

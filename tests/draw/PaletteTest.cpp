@@ -37,7 +37,7 @@ TEST(Palette, NarrowEightBitFileAlwaysGivesItsColorTable) {
 TEST(Palette, TrueColorFileGivesItsTopLeftPixelsAndSmallOnesFail) {
   TestDevice t({0, 32, "plain32"});
   ASSERT_TRUE(t.ready);
-  BmpSpec s;
+  BmpLayout s;
   s.width = 17;
   s.height = 16;
   s.bitCount = 24;

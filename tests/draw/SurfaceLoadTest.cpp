@@ -34,12 +34,12 @@ TEST(SurfaceLoad, EightBitSurfacesMapOtherColoursToThePalette) {
   ASSERT_TRUE(t.ready);
   // A picture with its own colour table (the palette reversed) and a
   // true-colour picture with one exact and one nearly exact palette colour.
-  BmpSpec reversed;
+  BmpLayout reversed;
   reversed.width = 3;
   for (int i = 0; i < 256; ++i) reversed.colorTable.push_back(TestColor(255 - i));
   reversed.pixel = [](int x, int) { return static_cast<uint32_t>(10 + x); };
   t.data.Write("Block.bmp", BuildBmp(reversed));
-  BmpSpec rgb;
+  BmpLayout rgb;
   rgb.width = 2;
   rgb.bitCount = 24;
   rgb.pixel = [](int x, int) {
