@@ -62,7 +62,7 @@ ParamFieldRef ParamField(ItemDef& item, int index);
 ParamFieldRef ParamField(ActionDef& action, int index);
 
 ParamWidth ParamWidthOf(RecordKind record, int index);
-// The field's name as used in code, files dumps and tools ("hp", "useKey").
+// The field's name as code, dumps and tools use it ("hp", "useKey").
 std::string_view ParamFieldName(RecordKind record, int index);
 int ParamCount(RecordKind record);
 
