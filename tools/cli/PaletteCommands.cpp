@@ -16,7 +16,7 @@ using namespace vh::stage;
 void WriteDefaultPalette(const std::string& out) {
   auto palette = std::make_unique<Palette>();
   BuildDefaultPalette(*palette);
-  const SaveResult result = SavePaletteFile(out, *palette);
+  const SaveResult result = SavePaletteFile(out, *palette, DurableWrites());
   if (!result.ok) Fail(result.message);
 }
 

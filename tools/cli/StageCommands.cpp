@@ -53,7 +53,7 @@ void NewStageFile(const NewOptions& options) {
   if (!ResizeStageWidth(stage, *palette, options.width, kNoLimit).ok)
     Fail("width must be 32, 64, 128, 256 or 512");
   if (!ResizeStageHeight(stage, *palette, options.height, kNoLimit).ok) Fail("height must be 15..512");
-  CheckSave(SaveStageFile(options.out, stage, *palette));
+  CheckSave(SaveStageFile(options.out, stage, *palette, nullptr, DurableWrites()));
 }
 
 void DumpStageFile(const ReadOptions& options) {
@@ -63,7 +63,7 @@ void DumpStageFile(const ReadOptions& options) {
 void ConvertStageFile(const ReadOptions& options) {
   const auto loaded = LoadOrFail(options);
   const std::vector<int32_t>* log = loaded->inputLog ? &*loaded->inputLog : nullptr;
-  CheckSave(SaveStageFile(options.out, loaded->stage, loaded->palette, log));
+  CheckSave(SaveStageFile(options.out, loaded->stage, loaded->palette, log, DurableWrites()));
 }
 
 }  // namespace
