@@ -11,16 +11,10 @@
 #include "app/FrameStep.h"
 #include "app/startup/InitApp.h"
 #include "app/startup/ShutdownApp.h"
+#include "app/HeadlessPlatform.h"
 
 namespace vh::app {
 namespace {
-
-std::unique_ptr<platform::Platform> HeadlessPlatform() {
-  platform::PlatformOptions options;
-  options.kind = platform::BackendKind::Headless;
-  std::string error;
-  return platform::CreatePlatform(options, error);
-}
 
 // Construction.cnst3p: the version "432", then the 100-byte record.
 void WriteConstruction(const std::filesystem::path& file, const stage::ConstructionConfig& c) {

@@ -6,6 +6,7 @@
 
 #include "app/startup/InitApp.h"
 #include "app/startup/ShutdownApp.h"
+#include "app/HeadlessPlatform.h"
 #include "draw/BitmapList.h"
 #include "draw/Surfaces.h"
 #include "stage/StageFile.h"
@@ -26,10 +27,7 @@ TEST(StageLoading, ShowsTheNoticeOnceAndReplacesTheCurrentStage) {
   saved.settings.timeLimit = 123;
   ASSERT_TRUE(stage::SaveStageFile(root / "test.stg3p432", saved, palette).ok);
 
-  platform::PlatformOptions options;
-  options.kind = platform::BackendKind::Headless;
-  std::string error;
-  AppState app(AppOptions{}, platform::CreatePlatform(options, error));
+  AppState app(AppOptions{}, HeadlessPlatform());
   ASSERT_TRUE(InitApp(app));
   ASSERT_TRUE(draw::DDCreateSurfaceFromBitmapList(*app.draw, {draw::kBmpWindow, draw::kBmpFont32}));
 
